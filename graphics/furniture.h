@@ -1,0 +1,19 @@
+// The shared frame of the menu, message and confirmation screens.
+#pragma once
+#include <cstdint>
+
+#include "graphics/framebuffer.h"
+
+typedef uint8_t FooterKind;
+constexpr FooterKind FooterExit = 1;
+constexpr FooterKind FooterBack = 2;
+constexpr FooterKind FooterDone = 3;
+
+void DrawHeader(const char* title1, const char* title2);
+void DrawFooter(FooterKind kind);
+void DrawYesNoFooter();
+void DrawKnobIcon();
+void DrawMenuScrollBar(uint16_t position, uint16_t count);
+void DrawMenuRow(int8_t row, const char* label, const char* value);
+void DrawMenuItem(int8_t row, const char* text, ColorIndex colour);
+void DrawStepIndicator(uint8_t item);

@@ -1,0 +1,5 @@
+// Scaffolding: replaced by the real screens.
+#include "menus/screen_machine.h"
+#include "menus/screens.h"
+
+void DoneScreen() { PendingEvent = EvNone; }
