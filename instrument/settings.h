@@ -53,6 +53,15 @@ void SaveSettings();
 void SaveCalibration();
 void SaveMaxValues();
 
+// The hooks' trace: each hook counts its calls, so that the points where the records would be
+// stored can be checked. Nothing in the instrument reads them.
+extern uint32_t SaveSettingsCalls;
+extern uint32_t SaveCalibrationCalls;
+extern uint32_t SaveMaxValuesCalls;
+
+// The security code that LoadDefaultSettings stores, so it is back at every power-on.
+constexpr uint16_t FactorySecurityCode = 1234;
+
 // Option texts, indexed by the field's value; fixed-size NUL-padded slots.
 extern const char OnOffText[2][4];
 extern const char AltitudeUnitText[2][3];
