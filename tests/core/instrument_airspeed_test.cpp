@@ -135,14 +135,14 @@ class InstrumentAirspeedAlarm : public ::testing::Test {
   protected:
     HeadlessSession s;
     std::string err;
-    void Run(const std::string& line) { ASSERT_TRUE(HeadlessCommand(s, line, err)) << err; }
+    void Cmd(const std::string& line) { ASSERT_TRUE(HeadlessCommand(s, line, err)) << err; }
     void SetUp() override {
-        Run("asi 0");
-        Run("on");
+        Cmd("asi 0");
+        Cmd("on");
         AirData.AsiFilterAcc = 0;
         HomePage = 0;
         Settings.AsiFilter = 0;
-        Run("frames 2");
+        Cmd("frames 2");
     }
     bool Active() const { return (AlarmActive & AirspeedAlarmBit) != 0; }
     bool Acknowledged() const { return (AlarmAcknowledged & AirspeedAlarmBit) != 0; }
@@ -150,42 +150,42 @@ class InstrumentAirspeedAlarm : public ::testing::Test {
 
 TEST_F(InstrumentAirspeedAlarm, EpisodeRaisesAcknowledgesEndsAndNeedsANewAcknowledgement) {
     EXPECT_EQ(s.Lamp, LampMaroon);
-    Run("asi 4096"); // 250 > Vne 220
-    Run("frames 1");
+    Cmd("asi 4096"); // 250 > Vne 220
+    Cmd("frames 1");
     EXPECT_TRUE(Active());
     EXPECT_EQ(s.Lamp, LampMaroon); // the lamp follows a frame later
-    Run("frames 1");
+    Cmd("frames 1");
     EXPECT_EQ(s.Lamp, LampRed);
 
-    Run("right"); // only acknowledges
+    Cmd("right"); // only acknowledges
     EXPECT_TRUE(Acknowledged());
     EXPECT_EQ(HomePage, 0);
-    Run("frames 5");
+    Cmd("frames 5");
     EXPECT_EQ(s.Lamp, LampMaroon);
     EXPECT_TRUE(Active());
-    Run("right"); // the alarm goes on, but the input now works
+    Cmd("right"); // the alarm goes on, but the input now works
     EXPECT_EQ(HomePage, 1);
 
-    Run("asi 0");
-    Run("frames 1");
+    Cmd("asi 0");
+    Cmd("frames 1");
     EXPECT_FALSE(Active());
     EXPECT_FALSE(Acknowledged());
 
-    Run("asi 4096");
-    Run("frames 2");
+    Cmd("asi 4096");
+    Cmd("frames 2");
     EXPECT_EQ(s.Lamp, LampRed);
     EXPECT_FALSE(Acknowledged());
-    Run("+");
+    Cmd("+");
     EXPECT_EQ(Settings.BaroSetting, 1013250u); // the turn was used up by the acknowledgement
     EXPECT_TRUE(Acknowledged());
 }
 
 TEST_F(InstrumentAirspeedAlarm, EndsUnacknowledgedTheSameWay) {
-    Run("asi 4096");
-    Run("frames 2");
+    Cmd("asi 4096");
+    Cmd("frames 2");
     EXPECT_EQ(s.Lamp, LampRed);
-    Run("asi 0");
-    Run("frames 2");
+    Cmd("asi 0");
+    Cmd("frames 2");
     EXPECT_EQ(s.Lamp, LampMaroon);
     EXPECT_EQ(AlarmActive | AlarmAcknowledged, 0u);
 }
@@ -209,8 +209,8 @@ TEST_F(InstrumentAirspeedAlarm, RaisedAboveVneOrBelowVs1InFlightOnlyWhenSwitched
         Settings.VneAlarm = c.vneAlarm;
         Settings.VsAlarm = c.vsAlarm;
         FlightTimer.Running = c.running;
-        Run("asi " + std::to_string(c.reading));
-        Run("frames 2");
+        Cmd("asi " + std::to_string(c.reading));
+        Cmd("frames 2");
         EXPECT_EQ(Active(), c.alarm)
             << "reading " << c.reading << " Vne " << c.vne << " Vs1 " << c.vs1 << " alarms "
             << int(c.vneAlarm) << int(c.vsAlarm) << " running " << int(c.running);
@@ -221,11 +221,11 @@ TEST_F(InstrumentAirspeedAlarm, RaisedAboveVneOrBelowVs1InFlightOnlyWhenSwitched
 TEST_F(InstrumentAirspeedAlarm, LimitsAreNumbersInTheSelectedUnit) {
     Settings.Vne = 200;
     Settings.AsiUnit = 2;
-    Run("asi 4096"); // 250 mph = 217 kts > 200
-    Run("frames 1");
+    Cmd("asi 4096"); // 250 mph = 217 kts > 200
+    Cmd("frames 1");
     EXPECT_TRUE(Active());
-    Run("asi 2000"); // 204 mph = 177 kts
-    Run("frames 1");
+    Cmd("asi 2000"); // 204 mph = 177 kts
+    Cmd("frames 1");
     EXPECT_FALSE(Active());
 }
 
