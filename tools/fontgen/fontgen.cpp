@@ -53,11 +53,12 @@ struct Ink {
 // Shapes drawn without the face.
 enum Drawn : uint32_t {
     DrawnNone = 0,
-    DrawnBox = 0x110000,      // empty box
-    DrawnPlaceholder,         // code with no character assigned
-    DrawnBlank,               // no-break space: as wide as the space, no ink
-    DrawnLineBase = 0x110100, // line-drawing piece; low bits say which arms: 1 left, 2 right,
-                              // 4 up, 8 down
+    DrawnBox = 0x110000,       // empty box
+    DrawnPlaceholder,          // code with no character assigned
+    DrawnBlank,                // no-break space: as wide as the space, no ink
+    DrawnLineBase = 0x110100,  // line-drawing piece; low bits say which arms: 1 left, 2 right,
+                               // 4 up, 8 down
+    DrawnArrowBase = 0x110200, // arrow; low bits say which heads, as for the line pieces
 };
 
 // Codes 0-31 of the two full fonts: line-drawing pieces, arrows, bullets and card signs.
@@ -73,12 +74,12 @@ const uint32_t SymbolCodes[32] = {
     DrawnLineBase | 3 | 8,
     DrawnLineBase | 3 | 4,
     DrawnLineBase | 15,
-    0x2190,
-    0x2191,
-    0x2192,
-    0x2193,
-    0x2194,
-    0x2195,
+    DrawnArrowBase | 1,
+    DrawnArrowBase | 4,
+    DrawnArrowBase | 2,
+    DrawnArrowBase | 8,
+    DrawnArrowBase | 3,
+    DrawnArrowBase | 12,
     0x25B2,
     0x25BA,
     0x25BC,
@@ -143,9 +144,12 @@ int BaseLetter(uint32_t ch) {
 FT_Library Library;
 FT_Face Face;
 
-// How a glyph's hinted outline is bent to fit its cell: narrowed across by a factor, and the parts
-// above the capitals' height (accents) and below the baseline (descenders) pressed towards them.
+// How a glyph is made to fit its cell. It is first hinted at fewer pixels per em across, which
+// keeps its strokes whole and even; only when that is not enough is the hinted outline narrowed.
+// The parts above the capitals' height (accents) and below the baseline (descenders) are pressed
+// towards them when they would leave the cell.
 struct Bend {
+    int ppemAcross = 0; // 0: the font's own
     double across = 1.0;
     double above = 1.0;
     double below = 1.0;
@@ -154,7 +158,8 @@ struct Bend {
 bool Render(uint32_t ch, const FontSize& f, int baseline, const Bend& bend, Ink& out) {
     FT_UInt index = FT_Get_Char_Index(Face, ch);
     if (index == 0) return false;
-    FT_Set_Pixel_Sizes(Face, FT_UInt(f.ppem), FT_UInt(f.ppemHigh));
+    FT_Set_Pixel_Sizes(Face, FT_UInt(bend.ppemAcross ? bend.ppemAcross : f.ppem),
+                       FT_UInt(f.ppemHigh));
     if (FT_Load_Glyph(Face, index, FT_LOAD_TARGET_MONO | FT_LOAD_NO_BITMAP) != 0) return false;
     const FT_GlyphSlot g = Face->glyph;
     out.advance = int((g->advance.x + 32) >> 6);
@@ -224,10 +229,14 @@ bool FindBaseline(const FontSize& f, int& baseline, std::string& error) {
 // the proportion of its side bearings.
 bool FitCharacter(uint32_t ch, const FontSize& f, int baseline, int width, int lowestRow,
                   Cell& cell) {
-    Ink natural;
-    if (!Render(ch, f, baseline, Bend(), natural)) return false;
     Bend bend;
-    Ink ink = natural;
+    Ink ink;
+    if (!Render(ch, f, baseline, bend, ink)) return false;
+    while (ink.width > width && (bend.ppemAcross ? bend.ppemAcross : f.ppem) > f.ppem * 2 / 3) {
+        bend.ppemAcross = (bend.ppemAcross ? bend.ppemAcross : f.ppem) - 1;
+        if (!Render(ch, f, baseline, bend, ink)) return false;
+    }
+    if (ink.width > width) bend.ppemAcross = 0;
     for (int tries = 0; tries < 300; ++tries) {
         const int topRow = baseline - ink.top;
         const int bottomRow = topRow + ink.rows - 1;
@@ -246,8 +255,8 @@ bool FitCharacter(uint32_t ch, const FontSize& f, int baseline, int width, int l
     cell.Resize(width, f.height);
     if (ink.rows == 0) return true;
 
-    const int leftBearing = std::max(0, natural.left);
-    const int rightBearing = std::max(0, natural.advance - natural.left - natural.width);
+    const int leftBearing = std::max(0, ink.left);
+    const int rightBearing = std::max(0, ink.advance - ink.left - ink.width);
     const int room = width - ink.width;
     int left = leftBearing + rightBearing > 0
                    ? int(std::lround(double(room) * leftBearing / (leftBearing + rightBearing)))
@@ -304,6 +313,39 @@ void DrawLinePiece(const FontSize& f, int width, unsigned arms, Cell& cell) {
             for (int k = 0; k < t; ++k) cell.Set(cx + k, y);
 }
 
+// A bold arrow the size of a digit (the double one across a half wider): a shaft through the middle
+// and a solid head at each end named.
+void DrawArrow(const FontSize& f, int width, unsigned heads, Cell& cell) {
+    cell.Resize(width, f.height);
+    const int t = Stroke(f) + 1;
+    const int r0 = f.capTop, r1 = f.capBottom;
+    const int cx = (width - t) / 2;
+    const int cy = (r0 + r1 + 1 - t) / 2;
+    const bool across = heads & 3;
+    int head = across ? std::min((width - 1) / 2, (r1 - r0 - t) / 2)
+                      : std::min((r1 - r0) / 2, (width - t) / 2);
+    // With a head at both ends, leave some shaft between them.
+    if ((heads & 3) == 3) head = std::min(head, (width - 2) / 3);
+    if ((heads & 12) == 12) head = std::min(head, (r1 - r0 - 1) / 3);
+    if (across) {
+        for (int x = 0; x < width; ++x)
+            for (int k = 0; k < t; ++k) cell.Set(x, cy + k);
+        for (int d = 0; d <= head; ++d)
+            for (int y = cy - d; y < cy + t + d; ++y) {
+                if (heads & 1) cell.Set(d, y);
+                if (heads & 2) cell.Set(width - 1 - d, y);
+            }
+    } else {
+        for (int y = r0; y <= r1; ++y)
+            for (int k = 0; k < t; ++k) cell.Set(cx + k, y);
+        for (int d = 0; d <= head; ++d)
+            for (int x = cx - d; x < cx + t + d; ++x) {
+                if (heads & 4) cell.Set(x, r0 + d);
+                if (heads & 8) cell.Set(x, r1 - d);
+            }
+    }
+}
+
 struct FontGlyphs {
     std::vector<Cell> cells; // firstCode..lastCode
 };
@@ -329,6 +371,8 @@ bool BuildFont(const FontSize& f, FontGlyphs& out, std::string& error) {
             DrawPlaceholder(f, std::max(f.minWidth, digit * 2 / 3), cell);
         } else if (ch == DrawnBlank) {
             cell.Resize(space, f.height);
+        } else if (ch >= DrawnArrowBase) {
+            DrawArrow(f, (ch & 15) == 3 ? digit * 3 / 2 : digit, ch & 15, cell);
         } else if (ch >= DrawnLineBase) {
             DrawLinePiece(f, digit, ch & 15, cell);
         } else {

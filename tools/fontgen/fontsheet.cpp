@@ -24,11 +24,11 @@ struct SheetFont {
 };
 
 const SheetFont Fonts[] = {
-    {8, 3, 12, "MAIN MENU  ALTITUDE UNIT: FEET  Qypgj 0123456789 \xb0 \xc4\xd6\xdc"},
-    {9, 3, 14, "TIMERS  MAX VALUES  1013.25 mb  Qypgj"},
-    {10, 4, 17, "START FLIGHT?  WARNING  \xc4\xe9\xf1\xdf"},
-    {12, 4, 18, "Tovek  ALTITUDE SENSOR ERROR"},
-    {16, 6, 25, "DONE 123 ft"},
+    {8, 3, 12, "MENU 25\xb0 \xc4\xd6 Qypgj \x0b\x0d"},
+    {9, 3, 14, "1013.25 mb Qypgj"},
+    {10, 4, 17, "WARNING \xc4\xe9\xf1\xdf"},
+    {12, 4, 18, "Tovek ERROR"},
+    {16, 6, 25, "DONE 12 ft"},
     {20, 7, 31, "-12,345.0"},
     {24, 9, 39, "12345"},
     {30, 11, 48, "+678"},
