@@ -19,5 +19,6 @@ std::string WalkCommand(uint64_t seed, uint64_t step);
 // WalkCommand(seed, 0 .. Steps - 1) replays it with kdr7-headless.
 WalkResult RunWalk(uint64_t seed, uint64_t steps);
 
-// Empty when every invariant holds, else a description of the first that does not.
-std::string CheckInvariants();
+// Empty when every invariant holds, else a description of the first that does not. `settled`:
+// the last frame handled no event, so every list shows its cursor's entry.
+std::string CheckInvariants(bool settled);
