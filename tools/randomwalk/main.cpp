@@ -48,7 +48,11 @@ int main(int argc, char** argv) {
     for (uint64_t s = seed; s < seed + seeds; ++s) {
         fflush(stdout);
         const pid_t child = fork();
-        if (child == 0) _exit(WalkOneSeed(s, steps, scriptPath));
+        if (child == 0) {
+            const int code = WalkOneSeed(s, steps, scriptPath);
+            fflush(nullptr);
+            _exit(code);
+        }
         int status = 0;
         if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status) ||
             WEXITSTATUS(status) != 0) {
