@@ -4,7 +4,9 @@
 
 ColorIndex FrameBuffer[ScreenWidth * ScreenHeight];
 
-void ClearFrame() { memset(FrameBuffer, ClrBlack, sizeof FrameBuffer); }
+void ClearFrame() {
+    memset(FrameBuffer, ClrBlack, sizeof FrameBuffer);
+}
 
 void SetPixel(uint16_t x, uint16_t y, ColorIndex colour) {
     if (x < ScreenWidth && y < ScreenHeight) FrameBuffer[x + y * ScreenWidth] = colour;

@@ -5,7 +5,9 @@
 
 namespace {
 
-uint32_t Rgb(uint32_t r, uint32_t g, uint32_t b) { return r << 16 | g << 8 | b; }
+uint32_t Rgb(uint32_t r, uint32_t g, uint32_t b) {
+    return r << 16 | g << 8 | b;
+}
 
 TEST(Palette, FollowsBaseColoursCubeGreysAndTints) {
     const uint32_t base[16] = {0x000000, 0xa52a2a, 0x008000, 0x504000, 0x000080, 0x500080,

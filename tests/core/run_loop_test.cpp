@@ -20,11 +20,19 @@ struct Window {
     std::vector<std::string> lines;
 };
 
-void SetLamp(void* w, uint32_t rgb) { static_cast<Window*>(w)->lamps.push_back(rgb); }
-uint8_t Sensor(void* w) { return static_cast<Window*>(w)->sensorChecked; }
-void AddLine(void* w, const char* line) { static_cast<Window*>(w)->lines.emplace_back(line); }
+void SetLamp(void* w, uint32_t rgb) {
+    static_cast<Window*>(w)->lamps.push_back(rgb);
+}
+uint8_t Sensor(void* w) {
+    return static_cast<Window*>(w)->sensorChecked;
+}
+void AddLine(void* w, const char* line) {
+    static_cast<Window*>(w)->lines.emplace_back(line);
+}
 
-void Frame(Window& w) { RunFrameSteps({&w, SetLamp, Sensor, AddLine}); }
+void Frame(Window& w) {
+    RunFrameSteps({&w, SetLamp, Sensor, AddLine});
+}
 
 // A screen that records what it saw, to check what ran before it in the frame.
 int ScreenRuns;
@@ -56,7 +64,7 @@ TEST(RunLoop, PowerOnResetsWhatItOwnsAndKeepsTheRest) {
     EXPECT_EQ(FlightTimer.Running, 0);
     EXPECT_EQ(FlightTimer.LandingCountdown, 0);
     EXPECT_EQ(FlightTimer.Hours + FlightTimer.Minutes + FlightTimer.Seconds, 0);
-    EXPECT_EQ(BlinkPhase, 1); // the blink runs on through power cycles
+    EXPECT_EQ(BlinkPhase, 1);   // the blink runs on through power cycles
     EXPECT_EQ(CosPos[0], 1.0f); // trig tables built
 }
 

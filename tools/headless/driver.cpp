@@ -26,7 +26,9 @@ const char* const HeadlessUsage =
 
 namespace {
 
-void SetLamp(void* context, uint32_t rgb) { static_cast<HeadlessSession*>(context)->Lamp = rgb; }
+void SetLamp(void* context, uint32_t rgb) {
+    static_cast<HeadlessSession*>(context)->Lamp = rgb;
+}
 
 uint8_t SensorChecked(void* context) {
     return static_cast<HeadlessSession*>(context)->AltitudeSensorChecked ? 1 : 0;
@@ -41,8 +43,8 @@ bool ParseInt(const std::string& text, long lo, long hi, long& value, std::strin
     errno = 0;
     value = strtol(text.c_str(), &end, 10);
     if (text.empty() || *end != '\0' || errno != 0 || value < lo || value > hi) {
-        error = "expected a whole number from " + std::to_string(lo) + " to " +
-                std::to_string(hi) + ", got '" + text + "'";
+        error = "expected a whole number from " + std::to_string(lo) + " to " + std::to_string(hi) +
+                ", got '" + text + "'";
         return false;
     }
     return true;
@@ -146,7 +148,8 @@ bool HeadlessCommand(HeadlessSession& session, const std::string& line, std::str
             return false;
         }
     } else {
-        error = "unknown command '" + word + "'; expected one of: on off left right knob + - "
+        error = "unknown command '" + word +
+                "'; expected one of: on off left right knob + - "
                 "asi alt vsi sensor frames ticks clock scale shot comms";
         return false;
     }

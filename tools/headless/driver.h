@@ -7,12 +7,12 @@
 #include <vector>
 
 struct HeadlessSession {
-    bool Running = false;             // between "on" and "off"
+    bool Running = false;              // between "on" and "off"
     bool AltitudeSensorChecked = true; // the "Altitude Sensor" check box
-    uint32_t Lamp = 0x800000;         // the alarm lamp's colour
-    std::vector<std::string> Comms;   // lines of the Communications box, exact bytes
-    std::string BaseDir = ".";        // where relative output paths go
-    int Scale = 4;                    // pixels per display pixel in shots
+    uint32_t Lamp = 0x800000;          // the alarm lamp's colour
+    std::vector<std::string> Comms;    // lines of the Communications box, exact bytes
+    std::string BaseDir = ".";         // where relative output paths go
+    int Scale = 4;                     // pixels per display pixel in shots
 };
 
 // One frame as the run loop does it: steps up to the current screen (presentation is the

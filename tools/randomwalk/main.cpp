@@ -34,10 +34,14 @@ int main(int argc, char** argv) {
     std::string scriptPath = "walk-failure.txt";
     for (int i = 1; i < argc; ++i) {
         const bool hasValue = i + 1 < argc;
-        if (!strcmp(argv[i], "--seed") && hasValue) seed = strtoull(argv[++i], nullptr, 10);
-        else if (!strcmp(argv[i], "--steps") && hasValue) steps = strtoull(argv[++i], nullptr, 10);
-        else if (!strcmp(argv[i], "--seeds") && hasValue) seeds = strtoull(argv[++i], nullptr, 10);
-        else if (!strcmp(argv[i], "--script") && hasValue) scriptPath = argv[++i];
+        if (!strcmp(argv[i], "--seed") && hasValue)
+            seed = strtoull(argv[++i], nullptr, 10);
+        else if (!strcmp(argv[i], "--steps") && hasValue)
+            steps = strtoull(argv[++i], nullptr, 10);
+        else if (!strcmp(argv[i], "--seeds") && hasValue)
+            seeds = strtoull(argv[++i], nullptr, 10);
+        else if (!strcmp(argv[i], "--script") && hasValue)
+            scriptPath = argv[++i];
         else {
             fprintf(stderr, "usage: %s [--seed S] [--steps N] [--seeds K] [--script FILE]\n",
                     argv[0]);

@@ -28,7 +28,9 @@ std::string Fail(const char* what, long value) {
     return std::string(what) + " (value " + std::to_string(value) + ")";
 }
 
-bool Within(long v, long lo, long hi) { return v >= lo && v <= hi; }
+bool Within(long v, long lo, long hi) {
+    return v >= lo && v <= hi;
+}
 
 // Number of entries of the list the current screen shows, or 0 for screens without a list.
 int ListLength() {
@@ -41,8 +43,7 @@ int ListLength() {
     if (s == MiscSetupScreen) return 4;
     if (s == BacklightScreen) return Settings.BacklightMode ? 4 : 1;
     if (s == SecuritySetupScreen) return Settings.SecurityEnabled ? 2 : 1;
-    if (s == MenuCodeScreen || s == SetupCodeScreen || s == NewCodeScreen ||
-        s == ConfirmCodeScreen)
+    if (s == MenuCodeScreen || s == SetupCodeScreen || s == NewCodeScreen || s == ConfirmCodeScreen)
         return 4; // the digit being entered
     return 0;
 }
@@ -53,13 +54,13 @@ const char* ScreenName(ScreenHandler s) {
         const char* name;
     } names[] = {
 #define SCREEN(n) {n, #n}
-        SCREEN(HomeScreen), SCREEN(FlightConfirmScreen), SCREEN(MainMenuScreen),
-        SCREEN(AltSetupScreen), SCREEN(EncoderWarningScreen), SCREEN(TestAltitudeScreen),
-        SCREEN(VsiSetupScreen), SCREEN(AsiSetupScreen), SCREEN(ZeroAsiScreen),
-        SCREEN(TimerSetupScreen), SCREEN(MiscSetupScreen), SCREEN(BacklightScreen),
-        SCREEN(InfoScreen), SCREEN(DefaultSettingsScreen), SCREEN(AdcValuesScreen),
-        SCREEN(DoneScreen), SCREEN(MenuCodeScreen), SCREEN(SecuritySetupScreen),
-        SCREEN(SetupCodeScreen), SCREEN(NewCodeScreen), SCREEN(ConfirmCodeScreen),
+        SCREEN(HomeScreen),       SCREEN(FlightConfirmScreen),   SCREEN(MainMenuScreen),
+        SCREEN(AltSetupScreen),   SCREEN(EncoderWarningScreen),  SCREEN(TestAltitudeScreen),
+        SCREEN(VsiSetupScreen),   SCREEN(AsiSetupScreen),        SCREEN(ZeroAsiScreen),
+        SCREEN(TimerSetupScreen), SCREEN(MiscSetupScreen),       SCREEN(BacklightScreen),
+        SCREEN(InfoScreen),       SCREEN(DefaultSettingsScreen), SCREEN(AdcValuesScreen),
+        SCREEN(DoneScreen),       SCREEN(MenuCodeScreen),        SCREEN(SecuritySetupScreen),
+        SCREEN(SetupCodeScreen),  SCREEN(NewCodeScreen),         SCREEN(ConfirmCodeScreen),
         SCREEN(CodeResultScreen),
 #undef SCREEN
     };
@@ -94,7 +95,8 @@ std::string WalkCommand(uint64_t seed, uint64_t step) {
 
 std::string CheckInvariants(bool settled) {
     for (int i = 0; i < ScreenWidth * ScreenHeight; ++i)
-        if (FrameBuffer[i] >= PaletteSize) return Fail("colour index outside the palette", FrameBuffer[i]);
+        if (FrameBuffer[i] >= PaletteSize)
+            return Fail("colour index outside the palette", FrameBuffer[i]);
 
     const SettingsRecord& s = Settings;
     if (!(Within(s.Vs0, 10, 500) && s.Vs0 <= s.Vs1 && s.Vs1 <= s.Vfe && s.Vfe <= s.Vno &&
@@ -154,10 +156,12 @@ std::string CheckInvariants(bool settled) {
 
     const int length = ListLength();
     if (length > 0) {
-        if (MenuState.Cursor >= length) return Fail("Cursor past the end of the list", MenuState.Cursor);
+        if (MenuState.Cursor >= length)
+            return Fail("Cursor past the end of the list", MenuState.Cursor);
         // The code screens keep the digit index in Cursor and never look at TopRow.
-        const bool codeScreen = CurrentScreen == MenuCodeScreen || CurrentScreen == SetupCodeScreen ||
-                                CurrentScreen == NewCodeScreen || CurrentScreen == ConfirmCodeScreen;
+        const bool codeScreen =
+            CurrentScreen == MenuCodeScreen || CurrentScreen == SetupCodeScreen ||
+            CurrentScreen == NewCodeScreen || CurrentScreen == ConfirmCodeScreen;
         const bool mainMenu = CurrentScreen == MainMenuScreen; // one entry at a time
         if (!codeScreen && !mainMenu) {
             // A list computes TopRow at the start of its frame, so right after a frame that
@@ -179,7 +183,8 @@ std::string CheckInvariants(bool settled) {
         if (!inSequence) return Fail("test altitude not one of the sequence", TestAltitude);
     }
     const size_t serialLength = strnlen(SerialLine, sizeof SerialLine);
-    if (serialLength > 30) return Fail("serial sentence longer than 30 characters", long(serialLength));
+    if (serialLength > 30)
+        return Fail("serial sentence longer than 30 characters", long(serialLength));
     return {};
 }
 
@@ -192,7 +197,8 @@ WalkResult RunWalk(uint64_t seed, uint64_t steps) {
         const std::string command = WalkCommand(seed, step);
         result.Steps = step + 1;
         std::string broken;
-        if (!HeadlessCommand(session, command, error)) broken = "driver refused it: " + error;
+        if (!HeadlessCommand(session, command, error))
+            broken = "driver refused it: " + error;
         else {
             // A step that ran frames without a bezel event leaves every list settled.
             const bool settled = session.Running && (command.rfind("frames", 0) == 0 ||
