@@ -37,18 +37,58 @@ bool FetchPage(const RleImage& image) {
     return true;
 }
 
-// Makes at least one byte available in the page, fetching the next page only when the current
-// one is used up. False when the stream has ended.
-inline bool ByteAvailable(const RleImage& image) {
-    if (RleReader.Used == RlePageSize && !FetchPage(image)) return false;
-    return RleReader.Used < RleReader.PageBytes;
+// The read position is kept in registers while a picture is decoded and handed back to the
+// reader at page changes and at the end; pixel writes would otherwise force it to be reloaded
+// from memory at every token.
+struct ReadCursor {
+    const uint8_t* At;  // next byte to take
+    const uint8_t* End; // end of the bytes of the current page
+};
+
+void SaveCursor(const ReadCursor& cursor) {
+    RleReader.ReadPos = uint8_t(cursor.At - RleReader.RlePage);
+    RleReader.Used = RleReader.ReadPos;
 }
 
-inline bool FetchByte(const RleImage& image, uint8_t& value) {
-    if (!ByteAvailable(image)) return false;
-    value = RleReader.RlePage[RleReader.ReadPos++];
-    ++RleReader.Used;
+// Called when the current page has no byte left: the next page is fetched only now, and only
+// if the current one was a full page. False when the stream has ended.
+bool NextPage(const RleImage& image, ReadCursor& cursor) {
+    SaveCursor(cursor);
+    if (RleReader.Used != RlePageSize || !FetchPage(image)) return false;
+    cursor.At = RleReader.RlePage;
+    cursor.End = RleReader.RlePage + RleReader.PageBytes;
     return true;
+}
+
+// Short spans are the rule (most runs are a few pixels): fill and copy them with a few
+// overlapping word stores instead of the string instructions the library would use.
+inline void FillShort(ColorIndex* dst, ColorIndex colour, uint32_t n) {
+    if (n >= 8) {
+        const uint64_t word = 0x0101010101010101ull * colour;
+        for (uint32_t i = 0; i + 8 < n; i += 8) memcpy(dst + i, &word, 8);
+        memcpy(dst + n - 8, &word, 8);
+    } else if (n >= 4) {
+        const uint32_t word = 0x01010101u * colour;
+        memcpy(dst, &word, 4);
+        memcpy(dst + n - 4, &word, 4);
+    } else {
+        for (uint32_t i = 0; i < n; ++i) dst[i] = colour;
+    }
+}
+
+inline void CopyShort(ColorIndex* dst, const uint8_t* src, uint32_t n) {
+    if (n >= 8) {
+        for (uint32_t i = 0; i + 8 < n; i += 8) memcpy(dst + i, src + i, 8);
+        memcpy(dst + n - 8, src + n - 8, 8);
+    } else if (n >= 4) {
+        uint32_t head, tail;
+        memcpy(&head, src, 4);
+        memcpy(&tail, src + n - 4, 4);
+        memcpy(dst, &head, 4);
+        memcpy(dst + n - 4, &tail, 4);
+    } else {
+        for (uint32_t i = 0; i < n; ++i) dst[i] = src[i];
+    }
 }
 
 // Writes n pixels of one row starting at column x; columns wrap in 16 bits like every screen
@@ -84,37 +124,51 @@ void DrawRleImage(uint16_t x, uint16_t y, const RleImage& image) {
     RleReader.StreamPos = RleHeaderSize;
     if (!FetchPage(image)) return;
 
+    ReadCursor cursor = {RleReader.RlePage, RleReader.RlePage + RleReader.PageBytes};
+    const uint32_t width = RleReader.Width, height = RleReader.Height;
     uint32_t row = 0;
     do {
         const uint16_t screenY = uint16_t(y + row);
         ColorIndex* line = screenY < ScreenHeight ? FrameBuffer + screenY * ScreenWidth : nullptr;
         uint32_t col = 0;
         do {
-            uint8_t n;
-            if (!FetchByte(image, n)) return;
+            if (cursor.At == cursor.End && !NextPage(image, cursor)) return;
+            const uint8_t n = *cursor.At++;
             if (n >= 128) {
-                uint8_t v;
-                if (!FetchByte(image, v)) return;
+                if (cursor.At == cursor.End && !NextPage(image, cursor)) return;
+                const uint8_t v = *cursor.At++;
                 const uint32_t count = n - 128u;
-                if (line) PutSpan(uint16_t(x + col), line, nullptr, v, count);
+                if (line) {
+                    const uint32_t sx = x + col;
+                    if (sx + count <= ScreenWidth) {
+                        FillShort(line + sx, v, count);
+                    } else {
+                        PutSpan(uint16_t(sx), line, nullptr, v, count);
+                    }
+                }
                 col += count;
             } else {
                 // A literal may continue on the next page: copy it page piece by page piece.
                 uint32_t left = n;
                 while (left > 0) {
-                    if (!ByteAvailable(image)) return;
-                    uint32_t piece = uint32_t(RleReader.PageBytes - RleReader.Used);
+                    if (cursor.At == cursor.End && !NextPage(image, cursor)) return;
+                    uint32_t piece = uint32_t(cursor.End - cursor.At);
                     if (piece > left) piece = left;
-                    if (line)
-                        PutSpan(uint16_t(x + col), line, RleReader.RlePage + RleReader.ReadPos, 0,
-                                piece);
-                    RleReader.ReadPos = uint8_t(RleReader.ReadPos + piece);
-                    RleReader.Used = uint8_t(RleReader.Used + piece);
+                    if (line) {
+                        const uint32_t sx = x + col;
+                        if (sx + piece <= ScreenWidth) {
+                            CopyShort(line + sx, cursor.At, piece);
+                        } else {
+                            PutSpan(uint16_t(sx), line, cursor.At, 0, piece);
+                        }
+                    }
+                    cursor.At += piece;
                     col += piece;
                     left -= piece;
                 }
             }
-        } while (col < RleReader.Width);
+        } while (col < width);
         ++row;
-    } while (row < RleReader.Height);
+    } while (row < height);
+    SaveCursor(cursor);
 }
