@@ -105,6 +105,7 @@ TEST(Menus2Drawing, BacklightManualShowsTheHintAndAutoItsEntriesAndStep) {
     Press(s, {"knob", "+", "frames 1"});
     EXPECT_TRUE(Shows(0, Line(1), "THRESHOLD: 300", 8, AlignLeft, ClrRed));
     EXPECT_TRUE(Shows(134, 104, "X100", 8, AlignCentre, ClrWhite));
+    AirData.LightAdc = 0;
     Press(s, {"right", "frames 1"});
     EXPECT_TRUE(Shows(134, 104, "X1000", 8, AlignCentre, ClrWhite));
     Press(s, {"+", "frames 1"});
