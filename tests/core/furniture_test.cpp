@@ -162,9 +162,7 @@ TEST_F(Furniture, StepIndicatorOnlyOnTheCursorAndForSmallSteps) {
         ClearFrame();
         DrawStepIndicator(c.Item);
         EXPECT_EQ(Snapshot(), expected);
-        if (c.Text) {
-            EXPECT_EQ(InkIn(107, 103, 159, 119), std::set<int>{ClrWhite});
-        }
+        if (c.Text) { EXPECT_EQ(InkIn(107, 103, 159, 119), std::set<int>{ClrWhite}); }
     }
 }
 
