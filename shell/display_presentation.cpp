@@ -119,7 +119,7 @@ void TfrmMain::DrawFrameTexture() {
     // frame's top edge (one pixel below the panel's top) and of the panel's bottom edge.
     const double height = Panel1->height();
     const double top = -1.0;
-    const double bottom = height - (height + 1.0) * (height - 1.0 - ScreenHeight) / height;
+    const double bottom = height - (height + 1.0) * (height - ScreenHeight) / height;
     glBegin(GL_QUADS);
     glTexCoord2f(0.f, 0.f);
     glVertex2d(0.0, top);

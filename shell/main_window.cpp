@@ -71,7 +71,9 @@ QPixmap FacePixmap(qreal ratio) {
 QLabel* MakeLabel(const QString& caption, QWidget* parent, int left, int top, int width) {
     auto* label = new QLabel(caption, parent);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setGeometry(left, top, width, 13);
+    // Labels size themselves to their text; the stand-in font may need a pixel or two more
+    // than the form's own.
+    label->setGeometry(left, top, qMax(width, label->sizeHint().width()), 13);
     return label;
 }
 
