@@ -117,14 +117,16 @@ TEST(TextDraw, StringWiderThanTheScreenIsClippedAtBothEdges) {
     EXPECT_EQ(Frame(), Expected(laid, ClrWhite));
 }
 
-TEST(TextDraw, StringsComingInFromOffScreenAndRunningOffTheBottom) {
+TEST(TextDraw, StringsRunningOffEveryEdgeAreClipped) {
     const struct {
         int x, y;
         FontId font;
         const char* text;
     } cases[] = {
         {-20, 0, 8, "MAIN MENU"}, {-70, 10, 24, "12345"}, {150, 5, 16, "Wide"},
-        {10, 100, 16, "Qypgj"},   {10, 118, 34, "88"},
+        {10, 100, 16, "Qypgj"},   {10, 118, 34, "88"},    {10, -20, 16, "Qypgj"},
+        {-3, -3, 8, "AB"},        {152, 60, 8, "WM"},     {30000, 10, 8, "FAR"},
+        {-30000, 10, 8, "FAR"},
     };
     for (const auto& c : cases) {
         ClearFrame();
