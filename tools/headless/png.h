@@ -1,5 +1,4 @@
-// A small PNG writer for RGB images (uncompressed deflate blocks): enough for screenshots
-// without a library.
+// A small PNG writer for RGB images, enough for screenshots.
 #pragma once
 #include <cstdint>
 #include <string>
