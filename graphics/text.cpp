@@ -58,7 +58,8 @@ static inline void DrawByte(uint8_t bits, int at, uint64_t colour8) {
 // Coordinates are 16-bit and wrap: column pen + c is on the screen exactly when (pen + c) mod 2^16
 // is below the screen width. With c at most 255 that is the same as reading pen as a signed
 // 16-bit number and asking whether pen + c lies in [0, ScreenWidth), which lets whole glyphs and
-// rows off the screen be skipped at once.
+// rows off the screen be skipped at once. Pixels are written straight into the frame buffer, with
+// exactly the clipping SetPixel applies, so the result is the same pixel for pixel.
 void DrawText(uint16_t x, uint16_t y, const char* text, FontId font, TextAlign align,
               ColorIndex colour) {
     const uint8_t* table = FontTableFor(font);
