@@ -61,8 +61,9 @@ void TfrmMain::FormCreate() {
     if (!current) ShowMessage(QStringLiteral("MakeCurrent of rendering context failed."));
 
     // Without a current context every drawing call would have no effect: skip them all and
-    // leave the panel its own black.
+    // let the panel show its own black.
     ContextReady = created && current;
+    if (!ContextReady) PanelContainer->hide();
     if (ContextReady) {
         glClearColor(0, 0, 0, 0);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);

@@ -108,7 +108,10 @@ TfrmMain* frmMain = nullptr;
 
 // The pictures live in the window's library; a static library needs its resources registered.
 static void RegisterShellResources() {
+    static bool registered = false;
+    if (registered) return;
     Q_INIT_RESOURCE(shell);
+    registered = true;
 }
 
 TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
@@ -134,6 +137,8 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
     CentreOnScreen();
+    // One filter for the whole window: the bezel keys wherever the focus is, the click areas,
+    // the knob's wheel, the lamp's painting and the display's exposure.
     qApp->installEventFilter(this);
 }
 
@@ -166,7 +171,6 @@ void TfrmMain::CreateControls() {
     Image3 = MakeClickArea(Client, QRect(154, 192, 33, 33), tr("Right key (F2)"));
     Image8 = MakeClickArea(Client, QRect(100, 196, 41, 41),
                            tr("Knob: click, Enter or Space to press; wheel, + or - to turn"));
-    for (QWidget* area : {Image2, Image3, Image8}) area->installEventFilter(this);
 
     Label55 = MakeLabel(QStringLiteral("Altitude:"), Client, 256, 8, 38);
     Label57 = MakeLabel(QStringLiteral("0"), Client, 304, 8, 6);
@@ -176,7 +180,6 @@ void TfrmMain::CreateControls() {
 
     Shape1 = new QWidget(Client);
     Shape1->setGeometry(8, 248, 33, 65);
-    Shape1->installEventFilter(this);
 
     StatusBar1 = new QStatusBar(Client);
     StatusBar1->setGeometry(0, 310, 503, 19);
@@ -203,10 +206,9 @@ void TfrmMain::CreateControls() {
     PanelSurface->setSurfaceType(QSurface::OpenGLSurface);
     // Clicks on the display belong to the window around it, as on the panel they replace.
     PanelSurface->setFlag(Qt::WindowTransparentForInput);
-    PanelSurface->installEventFilter(this);
-    QWidget* container = QWidget::createWindowContainer(PanelSurface, Panel1);
-    container->setGeometry(0, 0, 161, 121);
-    container->setFocusPolicy(Qt::NoFocus);
+    PanelContainer = QWidget::createWindowContainer(PanelSurface, Panel1);
+    PanelContainer->setGeometry(0, 0, 161, 121);
+    PanelContainer->setFocusPolicy(Qt::NoFocus);
 
     Button5 = MakeButton(QStringLiteral("Color Table"), Client, QRect(152, 8, 75, 25));
     Button5->setVisible(false);

@@ -63,6 +63,7 @@ class TfrmMain : public QMainWindow {
 
     // The display: a native child window with its own OpenGL context.
     QWindow* PanelSurface;
+    QWidget* PanelContainer; // holds PanelSurface inside Panel1
     QOpenGLContext* RenderContext;
 
     uint32_t LampColour() const { return LampRgb; }

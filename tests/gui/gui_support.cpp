@@ -22,7 +22,8 @@ std::unique_ptr<TfrmMain> OpenWindow() {
     auto window = std::make_unique<TfrmMain>();
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get())) return window;
-    (void)QTest::qWaitFor([&]() { return window->PanelSurface->isExposed(); }, 2000);
+    if (window->PanelContainer->isVisible())
+        (void)QTest::qWaitFor([&]() { return window->PanelSurface->isExposed(); }, 2000);
     window->activateWindow();
     (void)QTest::qWaitForWindowActive(window.get(), 2000);
     QTest::qWait(20);
