@@ -1,7 +1,9 @@
 // Soak run of the real window: the instrument on, SERIAL OUT on, the airspeed sweeping up and
 // down, for a given time. Every few seconds prints the frame rate, the resident memory and the
 // lines in the Communications box, so a leak or a slowdown shows as a trend.
-//   kdr7soak [SECONDS [EVERY_SECONDS]]   (on an X server, e.g. tests/gui/run-under-xvfb)
+//   kdr7soak [SECONDS [EVERY_SECONDS [no-serial] [no-sweep]]]
+// (on an X server, e.g. tests/gui/run-under-xvfb); the options leave out one load to tell
+// which one a trend comes from.
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
@@ -11,6 +13,8 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <malloc.h>
 #include <unistd.h>
 
 #include "instrument/settings.h"
@@ -27,15 +31,30 @@ double ResidentMiB() {
     return double(resident) * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
 }
 
+// Bytes the program holds on the heap: flat while RSS grows means the allocator keeps freed
+// memory; growing means something keeps allocating.
+double HeapInUseMiB() {
+    return double(mallinfo2().uordblks) / (1024.0 * 1024.0);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ombrix"));
-    const int seconds = argc > 1 ? atoi(argv[1]) : 60;
+    int seconds = argc > 1 ? atoi(argv[1]) : 60;
     const int every = argc > 2 ? atoi(argv[2]) : 5;
+    bool serial = true, sweeping = true;
+    for (int i = 3; i < argc; ++i) {
+        if (strcmp(argv[i], "no-serial") == 0)
+            serial = false;
+        else if (strcmp(argv[i], "no-sweep") == 0)
+            sweeping = false;
+        else
+            seconds = 0;
+    }
     if (seconds <= 0 || every <= 0) {
-        fprintf(stderr, "usage: kdr7soak [SECONDS [EVERY_SECONDS]]\n");
+        fprintf(stderr, "usage: kdr7soak [SECONDS [EVERY_SECONDS [no-serial] [no-sweep]]]\n");
         return 2;
     }
 
@@ -69,8 +88,8 @@ int main(int argc, char** argv) {
         peakMiB = qMax(peakMiB, lastMiB);
         fpsLow = qMin(fpsLow, fps);
         fpsHigh = qMax(fpsHigh, fps);
-        printf("%8.1f %12llu %10.0f %10.1f %8d\n", now / 1000.0, (unsigned long long)frames, fps,
-               lastMiB, window.Memo1->blockCount());
+        printf("%8.1f %12llu %10.0f %10.1f %10.2f %8d\n", now / 1000.0, (unsigned long long)frames,
+               fps, lastMiB, HeapInUseMiB(), window.Memo1->blockCount());
         fflush(stdout);
         framesBefore = frames;
         sampledAt = now;
@@ -80,13 +99,14 @@ int main(int argc, char** argv) {
     });
 
     QTimer::singleShot(0, [&]() {
-        printf("%8s %12s %10s %10s %8s\n", "time s", "frames", "fps", "rss MiB", "lines");
+        printf("%8s %12s %10s %10s %10s %8s\n", "time s", "frames", "fps", "rss MiB", "heap MiB",
+               "lines");
         firstMiB = ResidentMiB();
         clock.start();
-        sweep.start();
+        if (sweeping) sweep.start();
         sample.start();
         // Power-on loads the defaults; SERIAL OUT goes on in the first frame's messages.
-        QTimer::singleShot(0, [&]() { Settings.SerialOut = 1; });
+        QTimer::singleShot(0, [&]() { Settings.SerialOut = serial ? 1 : 0; });
         window.Button1->click(); // returns when File > Exit ends the run
     });
     QApplication::exec();
