@@ -20,7 +20,10 @@ extern ColorIndex FrameBuffer[ScreenWidth * ScreenHeight];
 // Coordinates are compared and stepped as unsigned 16-bit values, so a negative one is off screen.
 // Every pixel is clipped on its own.
 void ClearFrame();
-void SetPixel(uint16_t x, uint16_t y, ColorIndex colour);
+// Inline: every other primitive, the text and the pictures come down to it.
+inline void SetPixel(uint16_t x, uint16_t y, ColorIndex colour) {
+    if (x < ScreenWidth && y < ScreenHeight) FrameBuffer[x + y * ScreenWidth] = colour;
+}
 void DrawHLine(uint16_t x0, uint16_t x1, uint16_t y, ColorIndex colour);
 void DrawVLine(uint16_t y0, uint16_t y1, uint16_t x, ColorIndex colour);
 void DrawLine(uint16_t x0, uint16_t y0, uint16_t x1, uint16_t y1, ColorIndex colour);

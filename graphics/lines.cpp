@@ -1,15 +1,20 @@
 #include "graphics/framebuffer.h"
 
-// The walks count in 32 bits so that an end of 65535 still terminates; the coordinate itself
-// wraps in 16 bits like every other screen coordinate.
+#include <cstring>
+
+// The walks step upwards from the start, as unsigned 16-bit coordinates, and skip the steps that
+// are off screen: so only the part from the start to the screen's edge can be visible, and it is
+// written in one go. An end before the start draws nothing.
 void DrawHLine(uint16_t x0, uint16_t x1, uint16_t y, ColorIndex colour) {
-    if (y >= ScreenHeight) return; // no step of this walk can land on screen
-    for (uint32_t x = x0; x <= x1; ++x) SetPixel(uint16_t(x), y, colour);
+    if (y >= ScreenHeight || x0 > x1 || x0 >= ScreenWidth) return;
+    const uint16_t last = x1 < ScreenWidth ? x1 : uint16_t(ScreenWidth - 1);
+    memset(FrameBuffer + y * ScreenWidth + x0, colour, size_t(last - x0 + 1));
 }
 
 void DrawVLine(uint16_t y0, uint16_t y1, uint16_t x, ColorIndex colour) {
-    if (x >= ScreenWidth) return;
-    for (uint32_t y = y0; y <= y1; ++y) SetPixel(x, uint16_t(y), colour);
+    if (x >= ScreenWidth || y0 > y1 || y0 >= ScreenHeight) return;
+    const uint16_t last = y1 < ScreenHeight ? y1 : uint16_t(ScreenHeight - 1);
+    for (uint32_t y = y0; y <= last; ++y) FrameBuffer[x + y * ScreenWidth] = colour;
 }
 
 // Integer Bresenham walk from (x0, y0); on a tie (err == 0) it steps along the major axis only,
