@@ -92,11 +92,11 @@ void TfrmMain::FormResize() {
 // column c panel column c: the panel's top row and its last column stay black. Nearest
 // sampling keeps every pixel its exact palette colour, at any pixel density.
 void TfrmMain::DrawFrameTexture() {
-    static uint8_t rgb[ScreenWidth * ScreenHeight * 3];
+    static uint32_t pixels[ScreenWidth * ScreenHeight];
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
-    ExpandFrameToRgb(FrameBuffer, rgb);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    ExpandFrameToArgb(FrameBuffer, pixels);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     if (Texture == 0) {
         GLuint name = 0;
         glGenTextures(1, &name);
@@ -106,12 +106,12 @@ void TfrmMain::DrawFrameTexture() {
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, ScreenWidth, ScreenHeight, 0, GL_RGB,
-                     GL_UNSIGNED_BYTE, rgb);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, ScreenWidth, ScreenHeight, 0, GL_BGRA,
+                     GL_UNSIGNED_INT_8_8_8_8_REV, pixels);
     } else {
         glBindTexture(GL_TEXTURE_2D, Texture);
-        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, ScreenWidth, ScreenHeight, GL_RGB, GL_UNSIGNED_BYTE,
-                        rgb);
+        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, ScreenWidth, ScreenHeight, GL_BGRA,
+                        GL_UNSIGNED_INT_8_8_8_8_REV, pixels);
     }
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
     glEnable(GL_TEXTURE_2D);

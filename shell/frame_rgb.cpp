@@ -5,26 +5,16 @@
 
 namespace {
 
-struct RgbTable {
-    uint8_t Entry[256][3];
-    RgbTable() : Entry{} {
-        for (int i = 0; i < PaletteSize; ++i) {
-            Entry[i][0] = uint8_t(Palette[i] >> 16);
-            Entry[i][1] = uint8_t(Palette[i] >> 8);
-            Entry[i][2] = uint8_t(Palette[i]);
-        }
+struct ArgbTable {
+    uint32_t Entry[256];
+    ArgbTable() : Entry{} {
+        for (int i = 0; i < 256; ++i) Entry[i] = 0xFF000000u | (i < PaletteSize ? Palette[i] : 0);
     }
 };
 
 } // namespace
 
-void ExpandFrameToRgb(const uint8_t* frame, uint8_t* rgb) {
-    static const RgbTable table;
-    for (int i = 0; i < ScreenWidth * ScreenHeight; ++i) {
-        const uint8_t* colour = table.Entry[frame[i]];
-        rgb[0] = colour[0];
-        rgb[1] = colour[1];
-        rgb[2] = colour[2];
-        rgb += 3;
-    }
+void ExpandFrameToArgb(const uint8_t* frame, uint32_t* argb) {
+    static const ArgbTable table;
+    for (int i = 0; i < ScreenWidth * ScreenHeight; ++i) argb[i] = table.Entry[frame[i]];
 }

@@ -2,6 +2,6 @@
 #pragma once
 #include <cstdint>
 
-// Writes 160 x 120 RGB triplets, row by row from the top, one per frame-buffer pixel in its
-// palette colour. An index past the palette shows black like index 0.
-void ExpandFrameToRgb(const uint8_t* frame, uint8_t* rgb);
+// Writes 160 x 120 pixels 0xFFRRGGBB, row by row from the top, one per frame-buffer pixel in
+// its palette colour. An index past the palette shows black like index 0.
+void ExpandFrameToArgb(const uint8_t* frame, uint32_t* argb);
