@@ -8,6 +8,7 @@
 #include "gui_support.h"
 #include "menus/screen_machine.h"
 #include "shell/core/palette.h"
+#include "shell/frame_rgb.h"
 
 namespace {
 
@@ -89,6 +90,15 @@ TEST(GuiDisplay, RunLoopPresentsEachFrameItDraws) {
                                 qRound(w->PanelSurface->devicePixelRatio()), report);
     }
     EXPECT_EQ(wrong, 0) << report;
+}
+
+TEST(GuiDisplay, TrueColourTableIsThePaletteAndBlackPastIt) {
+    static uint8_t frame[ScreenWidth * ScreenHeight];
+    static uint32_t argb[ScreenWidth * ScreenHeight];
+    for (int i = 0; i < ScreenWidth * ScreenHeight; ++i) frame[i] = uint8_t(i);
+    ExpandFrameToArgb(frame, argb);
+    for (int i = 0; i < 256; ++i)
+        EXPECT_EQ(argb[i], 0xFF000000u | (i < PaletteSize ? Palette[i] : 0u)) << "index " << i;
 }
 
 bool PanelAllBlack(const TfrmMain& w) {
