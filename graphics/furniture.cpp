@@ -2,6 +2,8 @@
 // and footer at fixed places, so that every screen looks the same.
 #include "graphics/furniture.h"
 
+#include "graphics/data/images.h"
+#include "graphics/rle.h"
 #include "graphics/text.h"
 #include "menus/screen_machine.h"
 
@@ -53,6 +55,15 @@ void DrawYesNoFooter() {
     DrawFooterRules();
     DrawText(LeftLabelX, FooterLabelY, "NO", FurnitureFont, AlignCentre, ClrWhite);
     DrawText(RightLabelX, FooterLabelY, "YES", FurnitureFont, AlignCentre, ClrWhite);
+}
+
+void DrawMenuQuestion(const char* line1, const char* line2, const char* line3) {
+    DrawHeader("MESSAGE", "");
+    DrawRleImage(5, 40, ImgQuestion);
+    DrawText(110, 35, line1, 9, AlignCentre, ClrWhite);
+    DrawText(110, 56, line2, 9, AlignCentre, ClrWhite);
+    DrawText(110, 77, line3, 9, AlignCentre, ClrWhite);
+    DrawYesNoFooter();
 }
 
 // A curved double-headed arrow: the top of a circle centred just below the screen, with a

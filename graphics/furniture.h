@@ -12,6 +12,9 @@ constexpr FooterKind FooterDone = 3;
 void DrawHeader(const char* title1, const char* title2);
 void DrawFooter(FooterKind kind);
 void DrawYesNoFooter();
+// The three-line yes/no question of the menus: MESSAGE header, question picture, the three
+// lines beside it, NO and YES on the keys.
+void DrawMenuQuestion(const char* line1, const char* line2, const char* line3);
 void DrawKnobIcon();
 void DrawMenuScrollBar(uint16_t position, uint16_t count);
 void DrawMenuRow(int8_t row, const char* label, const char* value);

@@ -3,10 +3,7 @@
 // leave that interval puts it on the other end.
 #include <cstdio>
 
-#include "graphics/data/images.h"
 #include "graphics/furniture.h"
-#include "graphics/rle.h"
-#include "graphics/text.h"
 #include "instrument/airdata.h"
 #include "instrument/settings.h"
 #include "menus/list_helpers.h"
@@ -163,12 +160,7 @@ void AsiSetupScreen() {
 }
 
 void ZeroAsiScreen() {
-    DrawHeader("MESSAGE", "");
-    DrawRleImage(5, 40, ImgQuestion);
-    DrawText(110, 35, "ZERO", 9, AlignCentre, ClrWhite);
-    DrawText(110, 56, "ASI", 9, AlignCentre, ClrWhite);
-    DrawText(110, 77, "SENSOR?", 9, AlignCentre, ClrWhite);
-    DrawYesNoFooter();
+    DrawMenuQuestion("ZERO", "ASI", "SENSOR?");
 
     if (PendingEvent == EvLeftKey) {
         CurrentScreen = AsiSetupScreen;

@@ -1,20 +1,11 @@
 // LOAD DEFAULT SETTINGS?: puts every setting back to its factory value; the calibration stays.
-#include "graphics/data/images.h"
-#include "graphics/framebuffer.h"
 #include "graphics/furniture.h"
-#include "graphics/rle.h"
-#include "graphics/text.h"
 #include "instrument/settings.h"
 #include "menus/screen_machine.h"
 #include "menus/screens.h"
 
 void DefaultSettingsScreen() {
-    DrawHeader("MESSAGE", "");
-    DrawRleImage(5, 40, ImgQuestion);
-    DrawText(110, 35, "LOAD", 9, AlignCentre, ClrWhite);
-    DrawText(110, 56, "DEFAULT", 9, AlignCentre, ClrWhite);
-    DrawText(110, 77, "SETTINGS?", 9, AlignCentre, ClrWhite);
-    DrawYesNoFooter();
+    DrawMenuQuestion("LOAD", "DEFAULT", "SETTINGS?");
 
     if (PendingEvent == EvLeftKey) {
         CurrentScreen = MiscSetupScreen;
