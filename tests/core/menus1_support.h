@@ -21,27 +21,6 @@
 
 namespace menus1 {
 
-inline std::string ScreenName(ScreenHandler screen) {
-    static const struct {
-        ScreenHandler screen;
-        const char* name;
-    } names[] = {{HomeScreen, "HomeScreen"},
-                 {MainMenuScreen, "MainMenuScreen"},
-                 {AltSetupScreen, "AltSetupScreen"},
-                 {EncoderWarningScreen, "EncoderWarningScreen"},
-                 {TestAltitudeScreen, "TestAltitudeScreen"},
-                 {VsiSetupScreen, "VsiSetupScreen"},
-                 {AsiSetupScreen, "AsiSetupScreen"},
-                 {ZeroAsiScreen, "ZeroAsiScreen"},
-                 {TimerSetupScreen, "TimerSetupScreen"},
-                 {MiscSetupScreen, "MiscSetupScreen"},
-                 {AdcValuesScreen, "AdcValuesScreen"},
-                 {DoneScreen, "DoneScreen"}};
-    for (const auto& n : names)
-        if (n.screen == screen) return n.name;
-    return "another screen";
-}
-
 inline void Drive(HeadlessSession& s, std::initializer_list<std::string> commands) {
     for (const std::string& command : commands) {
         std::string err;

@@ -13,24 +13,6 @@
 
 namespace {
 
-std::string ScreenName(ScreenHandler screen) {
-    static const struct {
-        ScreenHandler screen;
-        const char* name;
-    } names[] = {{HomeScreen, "HomeScreen"},
-                 {MainMenuScreen, "MainMenuScreen"},
-                 {MiscSetupScreen, "MiscSetupScreen"},
-                 {MenuCodeScreen, "MenuCodeScreen"},
-                 {SecuritySetupScreen, "SecuritySetupScreen"},
-                 {SetupCodeScreen, "SetupCodeScreen"},
-                 {NewCodeScreen, "NewCodeScreen"},
-                 {ConfirmCodeScreen, "ConfirmCodeScreen"},
-                 {CodeResultScreen, "CodeResultScreen"}};
-    for (const auto& n : names)
-        if (n.screen == screen) return n.name;
-    return "another screen";
-}
-
 void Press(HeadlessSession& s, std::initializer_list<const char*> commands) {
     for (const char* command : commands) {
         std::string err;

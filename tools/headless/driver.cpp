@@ -7,6 +7,7 @@
 
 #include "instrument/airdata.h"
 #include "menus/screen_machine.h"
+#include "menus/screens.h"
 #include "png.h"
 #include "shell/core/run_loop.h"
 
@@ -55,6 +56,27 @@ std::string OutputPath(const HeadlessSession& session, const std::string& name) 
 }
 
 } // namespace
+
+std::string ScreenName(ScreenHandler screen) {
+    static const struct {
+        ScreenHandler screen;
+        const char* name;
+    } names[] = {
+#define SCREEN(n) {n, #n}
+        SCREEN(HomeScreen),       SCREEN(FlightConfirmScreen),   SCREEN(MainMenuScreen),
+        SCREEN(AltSetupScreen),   SCREEN(EncoderWarningScreen),  SCREEN(TestAltitudeScreen),
+        SCREEN(VsiSetupScreen),   SCREEN(AsiSetupScreen),        SCREEN(ZeroAsiScreen),
+        SCREEN(TimerSetupScreen), SCREEN(MiscSetupScreen),       SCREEN(BacklightScreen),
+        SCREEN(InfoScreen),       SCREEN(DefaultSettingsScreen), SCREEN(AdcValuesScreen),
+        SCREEN(DoneScreen),       SCREEN(MenuCodeScreen),        SCREEN(SecuritySetupScreen),
+        SCREEN(SetupCodeScreen),  SCREEN(NewCodeScreen),         SCREEN(ConfirmCodeScreen),
+        SCREEN(CodeResultScreen),
+#undef SCREEN
+    };
+    for (const auto& n : names)
+        if (n.screen == screen) return n.name;
+    return "an unknown screen";
+}
 
 void HeadlessFrame(HeadlessSession& session) {
     if (!session.Running) return;

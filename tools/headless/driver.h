@@ -26,3 +26,6 @@ bool HeadlessCommand(HeadlessSession& session, const std::string& line, std::str
 bool HeadlessScript(HeadlessSession& session, std::istream& script, std::string& error);
 
 extern const char* const HeadlessUsage;
+
+// The name of a screen routine, as written in the code ("HomeScreen"), for messages and tests.
+std::string ScreenName(void (*screen)());

@@ -48,27 +48,6 @@ int ListLength() {
     return 0;
 }
 
-const char* ScreenName(ScreenHandler s) {
-    static const struct {
-        ScreenHandler screen;
-        const char* name;
-    } names[] = {
-#define SCREEN(n) {n, #n}
-        SCREEN(HomeScreen),       SCREEN(FlightConfirmScreen),   SCREEN(MainMenuScreen),
-        SCREEN(AltSetupScreen),   SCREEN(EncoderWarningScreen),  SCREEN(TestAltitudeScreen),
-        SCREEN(VsiSetupScreen),   SCREEN(AsiSetupScreen),        SCREEN(ZeroAsiScreen),
-        SCREEN(TimerSetupScreen), SCREEN(MiscSetupScreen),       SCREEN(BacklightScreen),
-        SCREEN(InfoScreen),       SCREEN(DefaultSettingsScreen), SCREEN(AdcValuesScreen),
-        SCREEN(DoneScreen),       SCREEN(MenuCodeScreen),        SCREEN(SecuritySetupScreen),
-        SCREEN(SetupCodeScreen),  SCREEN(NewCodeScreen),         SCREEN(ConfirmCodeScreen),
-        SCREEN(CodeResultScreen),
-#undef SCREEN
-    };
-    for (const auto& n : names)
-        if (n.screen == s) return n.name;
-    return "an unknown screen";
-}
-
 } // namespace
 
 std::string WalkCommand(uint64_t seed, uint64_t step) {
